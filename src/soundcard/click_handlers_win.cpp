@@ -1,0 +1,5 @@
+#include "click_handlers.h"
+
+void onCheckPresenceClicked() {}
+
+void onShowInfoClicked() {}
