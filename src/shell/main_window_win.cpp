@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "../soundcard/click_handlers.h"
+#include "keyboard_rules.h"
 #include "label_painter_win.h"
 #include "main_window.h"
 #include "resource.h"
