@@ -1,5 +1,15 @@
 #include "click_handlers.h"
 
-void onCheckPresenceClicked() {}
+#include "../shell/main_window.h"
+#include "capability_report.h"
+#include "card_globals.h"
+#include "presence_check.h"
+#include "winmm_wave_out.h"
 
-void onShowInfoClicked() {}
+void onCheckPresenceClicked() {
+  checkPresence(systemWaveOut(), captions());
+}
+
+void onShowInfoClicked() {
+  showCapabilityReport(cardInfo(), systemWaveOut(), captions());
+}
