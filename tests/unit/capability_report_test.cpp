@@ -18,18 +18,6 @@ namespace {
 constexpr Control kReportLabels[] = {Control::标签2, Control::标签3, Control::标签4, Control::标签5,
                                      Control::标签6, Control::标签7, Control::标签8};
 
-SoundCardInfo speakers() {
-  SoundCardInfo info;
-  info.driverId = 1;
-  info.productId = 100;
-  info.driverVersion = 0x0501;
-  std::memcpy(info.productName.data(), "Speakers", 8);
-  info.formats = 0x1805;
-  info.channels = {2, 0};
-  info.support = 0x6C;
-  return info;
-}
-
 // A device whose capability answer is the image of `device`.
 ScriptedWaveOut::Answer answers(const SoundCardInfo& device) {
   CapsBuffer image;
@@ -38,10 +26,6 @@ ScriptedWaveOut::Answer answers(const SoundCardInfo& device) {
     std::memcpy(caps, image.data(), image.size());
     return 0u;
   };
-}
-
-ScriptedWaveOut::Answer fails() {
-  return [](std::uint8_t*, std::uint32_t) { return 2u; };  // MMSYSERR_BADDEVICEID
 }
 
 // A list caption: the heading, then "\r\n---" and each item.
@@ -128,7 +112,7 @@ TEST_F(CapabilityReport, QueriesFirstThenWritesTheLabelsInOrderGrowingTheListsIt
 }
 
 TEST_F(CapabilityReport, AllZeroRecordShowsZerosAndBareHeadings) {
-  service.setAnswer(fails());  // nothing answered yet: the record is still all zero
+  service.setAnswer(failsUntouched());  // nothing answered yet: the record is still all zero
   showCapabilityReport(info, service, store);
 
   EXPECT_EQ(reportCaptions(),
@@ -245,7 +229,7 @@ TEST_F(CapabilityReport, FailedQueryShowsTheEarlierDeviceAgain) {
   clickOn(speakers());
   const std::vector<std::string> first = reportCaptions();
 
-  service.setAnswer(fails());
+  service.setAnswer(failsUntouched());
   showCapabilityReport(info, service, store);
 
   EXPECT_EQ(service.calls, 2);

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::uint32_t kBadDeviceId = 2;  // MMSYSERR_BADDEVICEID
-
 // WAVEOUTCAPSA as the service writes it, little-endian.
 CapsBuffer capsImage(std::uint16_t mid, std::uint16_t pid, std::uint32_t version, const char* name,
                      std::uint32_t formats, std::uint16_t channels, std::uint16_t reserved,
@@ -36,23 +34,6 @@ ScriptedWaveOut::Answer writes(const CapsBuffer& image, std::size_t count = kCap
     std::memcpy(caps, image.data(), count);
     return 0u;
   };
-}
-
-ScriptedWaveOut::Answer failsUntouched() {
-  return [](std::uint8_t*, std::uint32_t) { return kBadDeviceId; };
-}
-
-SoundCardInfo speakers() {
-  SoundCardInfo info;
-  info.driverId = 1;
-  info.productId = 100;
-  info.driverVersion = 0x0501;
-  std::memcpy(info.productName.data(), "Speakers", 8);
-  info.formats = 0x1805;
-  info.channels = {2, 0};
-  info.reserved = 7;
-  info.support = 0x6C;
-  return info;
 }
 
 }  // namespace

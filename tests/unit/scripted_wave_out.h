@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include <cstring>
+
+#include "soundcard/sound_card_info.h"
 #include "soundcard/wave_out_service.h"
 
 // A wave-out service whose answer to the capability call is a script step; it records what
@@ -14,7 +17,7 @@ class ScriptedWaveOut : public WaveOutService {
   using Answer = std::function<std::uint32_t(std::uint8_t* caps, std::uint32_t size)>;
 
   // By default the capability call fails with MMSYSERR_BADDEVICEID and writes nothing.
-  ScriptedWaveOut() : ScriptedWaveOut([](std::uint8_t*, std::uint32_t) { return 2u; }) {}
+  ScriptedWaveOut() : answer_([](std::uint8_t*, std::uint32_t) { return 2u; }) {}
   explicit ScriptedWaveOut(Answer answer) : answer_(std::move(answer)) {}
 
   // The answer of the next capability calls, e.g. a device that changed between two clicks.
@@ -43,3 +46,22 @@ class ScriptedWaveOut : public WaveOutService {
  private:
   Answer answer_;
 };
+
+// The service's answer when device 0 does not exist: MMSYSERR_BADDEVICEID, buffer untouched.
+inline ScriptedWaveOut::Answer failsUntouched() {
+  return [](std::uint8_t*, std::uint32_t) { return 2u; };
+}
+
+// A small stereo device named Speakers, the record the worked example starts from.
+inline SoundCardInfo speakers() {
+  SoundCardInfo info;
+  info.driverId = 1;
+  info.productId = 100;
+  info.driverVersion = 0x0501;
+  std::memcpy(info.productName.data(), "Speakers", 8);
+  info.formats = 0x1805;
+  info.channels = {2, 0};
+  info.reserved = 7;
+  info.support = 0x6C;
+  return info;
+}
