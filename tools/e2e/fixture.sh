@@ -2,13 +2,14 @@
 # ctest fixture of the end-to-end tests.
 #   fixture.sh setup STATEDIR     start Xvfb, create the Wine prefix STATEDIR/prefix once
 #   fixture.sh cleanup STATEDIR   end the prefix's wineserver and the Xvfb
+#   fixture.sh prefix PREFIX      create the Wine prefix PREFIX once (no display needed)
 set -euo pipefail
 here=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=wine-env.sh
+# shellcheck source=tools/e2e/wine-env.sh
 source "$here/wine-env.sh"
 
 [[ $# -eq 2 ]] || {
-    echo "usage: $0 setup|cleanup STATEDIR" >&2
+    echo "usage: $0 setup|cleanup STATEDIR | prefix PREFIX" >&2
     exit 2
 }
 action=$1 state=$2
@@ -24,6 +25,10 @@ setup)
     e2e_log "Xvfb on $DISPLAY"
     e2e_ensure_prefix "$state/prefix"
     e2e_log "Wine prefix $WINEPREFIX ready"
+    ;;
+prefix)
+    e2e_ensure_prefix "$state"
+    e2e_stop_wineserver
     ;;
 cleanup)
     e2e_wine_env "$state/prefix"

@@ -11,7 +11,7 @@
 #   --home alsa-null   HOME/.asoundrc makes ALSA's null output the default device
 set -uo pipefail
 here=$(cd -- "$(dirname -- "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=wine-env.sh
+# shellcheck source=tools/e2e/wine-env.sh
 source "$here/wine-env.sh"
 
 state="" screen="" limit="" work="" home=""

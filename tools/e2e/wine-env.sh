@@ -101,10 +101,18 @@ e2e__create_prefix() {
     rm -rf -- "$WINEPREFIX"
     mkdir -p -- "$WINEPREFIX"
     touch "$WINEPREFIX/.e2e-partial"
-    timeout 180 wineboot -i >/dev/null 2>&1 || {
-        e2e_log "wineboot -i failed"
-        return 1
-    }
+    # A first start of Wine on a busy machine now and then leaves a prefix whose kernel32.dll
+    # will not load; one more try from scratch has always been enough.
+    local try
+    for try in 1 2; do
+        if timeout 180 wineboot -i >/dev/null 2>&1 && timeout 60 wine cmd /c exit >/dev/null 2>&1; then
+            break
+        fi
+        e2e_log "wineboot -i failed (try $try)"
+        e2e_stop_wineserver
+        ((try == 2)) && return 1
+        find "$WINEPREFIX" -mindepth 1 -maxdepth 1 ! -name .e2e-partial -exec rm -rf -- {} +
+    done
     local reg="$WINEPREFIX/.e2e-setup.reg"
     cat >"$reg" <<EOF
 REGEDIT4

@@ -281,10 +281,17 @@ Program::Program(LaunchOptions options) : options_(std::move(options)) {
 }
 
 Program::~Program() {
+  if (!pi_.hProcess) return;
   kill();
+  detach();
+}
+
+void Program::detach() {
+  if (!pi_.hProcess) return;
   untrackChild(pi_.hProcess);
   CloseHandle(pi_.hThread);
   CloseHandle(pi_.hProcess);
+  pi_.hThread = pi_.hProcess = nullptr;
 }
 
 void Program::kill() {

@@ -157,6 +157,8 @@ class Program {
   bool running() const;
   std::optional<DWORD> waitExit(Duration limit = kDefaultWait);
   void kill();
+  // Lets the program run on after this object is gone.
+  void detach();
 
  private:
   LaunchOptions options_;

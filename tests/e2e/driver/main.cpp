@@ -4,6 +4,7 @@
 //              (--group NAME | --case GROUP.NAME)... | --list
 //   e2e_driver --probe-winmm OUTFILE     what Wine's winmm.dll tells this process
 //   e2e_driver --probe-load-winmm        plain LoadLibrary("winmm.dll") and one call
+//   e2e_driver --pose --exe PATH         start PATH, click both buttons, leave it running
 #include <windows.h>
 
 #include <shellapi.h>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "pose.h"
 #include "probe.h"
 #include "run_state.h"
 
@@ -36,6 +38,7 @@ struct Options {
   std::vector<std::string> groups;
   std::vector<std::string> cases;
   bool list = false;
+  bool pose = false;
   int timeoutSeconds = 120;
 };
 
@@ -181,6 +184,8 @@ int main() {
       options.cases.push_back(utf8(value()));
     } else if (arg == L"--list") {
       options.list = true;
+    } else if (arg == L"--pose") {
+      options.pose = true;
     } else {
       usage("unknown option");
     }
@@ -190,6 +195,10 @@ int main() {
   if (options.list) {
     for (const Case& c : allCases()) std::printf("%s.%s\n", c.group, c.name);
     return 0;
+  }
+  if (options.pose) {
+    if (cfg.exe.empty()) usage("--pose needs --exe");
+    return pose();
   }
   if (cfg.exe.empty() || cfg.workDir.empty() || cfg.winmmDir.empty() || cfg.screenWidth == 0) {
     usage("--exe, --work, --winmm-dir and --screen are needed");
