@@ -378,10 +378,10 @@ E2E_CASE(fatal, unbindable_function) {
                   ": " + show(text));
     E2E_CHECK(IsWindowVisible(window),
               std::string(row.name) + ": the main window is gone while the box shows");
-    for (const auto& spec : ui::kControls) {
-      if (!spec.button) {
-        E2E_CHECK(caption(program, spec.id) == gbk(spec.caption),
-                  std::string(row.name) + ": " + spec.name + " was written");
+    for (const auto& want : ui::kControls) {
+      if (!want.button) {
+        E2E_CHECK(caption(program, want.id) == gbk(want.caption),
+                  std::string(row.name) + ": " + want.name + " was written");
       }
     }
     activate(box);

@@ -79,10 +79,10 @@ E2E_CASE(keyboard, keys_that_do_nothing) {
     program.drain();
     E2E_CHECK(program.running() && IsWindowVisible(program.window()),
               context + ": the window closed");
-    for (const auto& spec : ui::kControls) {
-      if (spec.button) continue;
-      E2E_CHECK(caption(program, spec.id) == gbk(spec.caption),
-                context + format(": %s changed to ", spec.name) + show(caption(program, spec.id)));
+    for (const auto& want : ui::kControls) {
+      if (want.button) continue;
+      E2E_CHECK(caption(program, want.id) == gbk(want.caption),
+                context + format(": %s changed to ", want.name) + show(caption(program, want.id)));
     }
     closeWithEsc(program);
   }

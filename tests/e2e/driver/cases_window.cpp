@@ -89,50 +89,50 @@ E2E_CASE(layout, controls_at_start) {
 
   // Creation order is the order of the child windows (and so the focus order).
   HWND child = GetWindow(window, GW_CHILD);
-  for (const auto& spec : ui::kControls) {
-    E2E_CHECK(child && GetDlgCtrlID(child) == spec.id,
+  for (const auto& want : ui::kControls) {
+    E2E_CHECK(child && GetDlgCtrlID(child) == want.id,
               format("child window in %s's place of the creation order has identifier 0x%08X",
-                     spec.name, child ? static_cast<unsigned>(GetDlgCtrlID(child)) : 0u));
+                     want.name, child ? static_cast<unsigned>(GetDlgCtrlID(child)) : 0u));
     if (child) child = GetWindow(child, GW_HWNDNEXT);
   }
   E2E_CHECK(child == nullptr, "the window has more than ten child windows");
 
-  for (const auto& spec : ui::kControls) {
-    HWND control = program.control(spec.id);
+  for (const auto& want : ui::kControls) {
+    HWND control = program.control(want.id);
     E2E_CHECK(GetParent(control) == window,
-              format("%s is not a child of the main window", spec.name));
+              format("%s is not a child of the main window", want.name));
     const RECT r = clientRectOf(control);
     E2E_CHECK(
-        r.left == spec.left && r.top == spec.top && r.right - r.left == spec.width &&
-            r.bottom - r.top == spec.height,
-        format("%s is at (%ld,%ld) %ldx%ld, expected (%d,%d) %dx%d", spec.name, r.left, r.top,
-               r.right - r.left, r.bottom - r.top, spec.left, spec.top, spec.width, spec.height));
+        r.left == want.left && r.top == want.top && r.right - r.left == want.width &&
+            r.bottom - r.top == want.height,
+        format("%s is at (%ld,%ld) %ldx%ld, expected (%d,%d) %dx%d", want.name, r.left, r.top,
+               r.right - r.left, r.bottom - r.top, want.left, want.top, want.width, want.height));
     E2E_CHECK(IsWindowVisible(control) && IsWindowEnabled(control),
-              format("%s is not visible and enabled", spec.name));
+              format("%s is not visible and enabled", want.name));
     const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
     const std::string cls = className(control);
-    if (spec.button) {
+    if (want.button) {
       E2E_CHECK(_stricmp(cls.c_str(), "Button") == 0,
-                format("%s has class %s", spec.name, cls.c_str()));
+                format("%s has class %s", want.name, cls.c_str()));
       E2E_CHECK((style & BS_TYPEMASK) == BS_PUSHBUTTON,
-                format("%s is not a plain push button (style 0x%08llX)", spec.name,
+                format("%s is not a plain push button (style 0x%08llX)", want.name,
                        static_cast<unsigned long long>(style)));
-      checkStyleBits(spec.name, style,
+      checkStyleBits(want.name, style,
                      {{"BS_CENTER", BS_CENTER, true},
                       {"BS_VCENTER", BS_VCENTER, true},
                       {"BS_MULTILINE", BS_MULTILINE, true},
                       {"WS_TABSTOP", WS_TABSTOP, true}});
     } else {
       E2E_CHECK(_stricmp(cls.c_str(), "Static") == 0,
-                format("%s has class %s", spec.name, cls.c_str()));
+                format("%s has class %s", want.name, cls.c_str()));
       E2E_CHECK((style & SS_TYPEMASK) == SS_OWNERDRAW,
-                format("%s is not self-drawn (style 0x%08llX)", spec.name,
+                format("%s is not self-drawn (style 0x%08llX)", want.name,
                        static_cast<unsigned long long>(style)));
-      checkStyleBits(spec.name, style,
+      checkStyleBits(want.name, style,
                      {{"WS_BORDER", WS_BORDER, true}, {"WS_TABSTOP", WS_TABSTOP, false}});
     }
-    const std::string expected = gbk(spec.caption);
-    E2E_CHECK(textA(control) == expected, format("%s caption ", spec.name) + show(textA(control)) +
+    const std::string expected = gbk(want.caption);
+    E2E_CHECK(textA(control) == expected, format("%s caption ", want.name) + show(textA(control)) +
                                               ", expected " + show(expected));
   }
   program.drain();
@@ -149,10 +149,10 @@ E2E_CASE(locale, english_system_locale) {
   HWND window = program.waitReady();
   E2E_CHECK(textW(window) == ui::kTitle,
             "title reads " + showW(textW(window)) + ", expected " + showW(ui::kTitle));
-  for (const auto& spec : ui::kControls) {
-    const std::wstring text = textW(program.control(spec.id));
-    E2E_CHECK(text == spec.caption,
-              format("%s reads ", spec.name) + showW(text) + ", expected " + showW(spec.caption));
+  for (const auto& want : ui::kControls) {
+    const std::wstring text = textW(program.control(want.id));
+    E2E_CHECK(text == want.caption,
+              format("%s reads ", want.name) + showW(text) + ", expected " + showW(want.caption));
   }
   program.drain();
   closeWithEsc(program);
