@@ -22,10 +22,7 @@ constexpr Control kReportLabels[] = {Control::标签2, Control::标签3, Control
 ScriptedWaveOut::Answer answers(const SoundCardInfo& device) {
   CapsBuffer image;
   writeCapsBuffer(device, image);
-  return [image](std::uint8_t* caps, std::uint32_t) {
-    std::memcpy(caps, image.data(), image.size());
-    return 0u;
-  };
+  return writes(image);
 }
 
 // A list caption: the heading, then "\r\n---" and each item.

@@ -29,13 +29,6 @@ CapsBuffer capsImage(std::uint16_t mid, std::uint16_t pid, std::uint32_t version
   return caps;
 }
 
-ScriptedWaveOut::Answer writes(const CapsBuffer& image, std::size_t count = kCapsBufferSize) {
-  return [image, count](std::uint8_t* caps, std::uint32_t) {
-    std::memcpy(caps, image.data(), count);
-    return 0u;
-  };
-}
-
 }  // namespace
 
 TEST(CardGlobals, RecordStartsAllZeroAndIsReleased) {

@@ -1,23 +1,38 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <utility>
 #include <vector>
 
-#include <cstring>
-
 #include "soundcard/sound_card_info.h"
 #include "soundcard/wave_out_service.h"
+
+// The answer of a capability call: the result code, after writing into `caps` (or not).
+using CapsAnswer = std::function<std::uint32_t(std::uint8_t* caps, std::uint32_t size)>;
+
+// The service's answer when device 0 does not exist: MMSYSERR_BADDEVICEID, buffer untouched.
+inline CapsAnswer failsUntouched() {
+  return [](std::uint8_t*, std::uint32_t) { return 2u; };
+}
+
+// Success after writing the first `count` bytes of `image`.
+inline CapsAnswer writes(const CapsBuffer& image, std::size_t count = kCapsBufferSize) {
+  return [image, count](std::uint8_t* caps, std::uint32_t) {
+    std::memcpy(caps, image.data(), count);
+    return 0u;
+  };
+}
 
 // A wave-out service whose answer to the capability call is a script step; it records what
 // the program handed it.
 class ScriptedWaveOut : public WaveOutService {
  public:
-  using Answer = std::function<std::uint32_t(std::uint8_t* caps, std::uint32_t size)>;
+  using Answer = CapsAnswer;
 
-  // By default the capability call fails with MMSYSERR_BADDEVICEID and writes nothing.
-  ScriptedWaveOut() : answer_([](std::uint8_t*, std::uint32_t) { return 2u; }) {}
+  // By default the capability call fails and writes nothing.
+  ScriptedWaveOut() : answer_(failsUntouched()) {}
   explicit ScriptedWaveOut(Answer answer) : answer_(std::move(answer)) {}
 
   // The answer of the next capability calls, e.g. a device that changed between two clicks.
@@ -46,11 +61,6 @@ class ScriptedWaveOut : public WaveOutService {
  private:
   Answer answer_;
 };
-
-// The service's answer when device 0 does not exist: MMSYSERR_BADDEVICEID, buffer untouched.
-inline ScriptedWaveOut::Answer failsUntouched() {
-  return [](std::uint8_t*, std::uint32_t) { return 2u; };
-}
 
 // A small stereo device named Speakers, the record the worked example starts from.
 inline SoundCardInfo speakers() {

@@ -47,17 +47,9 @@ workdir=$state/work/$work
 rm -rf -- "$workdir"
 mkdir -p -- "$workdir"
 
-case $home in
-"") ;;
-empty | alsa-null)
-    mkdir -p -- "$workdir/home"
-    if [[ $home == alsa-null ]]; then
-        printf 'pcm.!default { type null }\n' >"$workdir/home/.asoundrc"
-    fi
-    export HOME=$workdir/home
-    ;;
-*) echo "run-driver.sh: unknown --home $home" >&2; exit 2 ;;
-esac
+if [[ -n $home ]]; then
+    e2e_use_home "$workdir/home" "$home" || exit 2
+fi
 for assignment in "${extra_env[@]}"; do
     export "${assignment?}"
 done

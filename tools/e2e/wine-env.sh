@@ -19,6 +19,10 @@
 #   e2e_use_xvfb STATEDIR        export DISPLAY of an Xvfb started before.
 #   e2e_stop_xvfb STATEDIR       stop that Xvfb (by its remembered pid).
 #   e2e_winpath UNIXPATH         print the Z: path Wine maps UNIXPATH to.
+#   e2e_use_home DIR KIND        make DIR a fresh home folder and export HOME=DIR;
+#                                KIND empty: ALSA finds no device there (unless
+#                                the machine has one), alsa-null: ~/.asoundrc
+#                                makes ALSA's null output the default device.
 #   e2e_wait_for TIMEOUT_S CMD.. poll CMD (every 0.1 s) until it succeeds or the
 #                                time is up; returns 1 on time-out.
 #
@@ -39,6 +43,23 @@ e2e_wait_for() {
         fi
         sleep 0.1
     done
+}
+
+e2e_use_home() {
+    local dir=$1 kind=$2
+    case $kind in
+    empty | alsa-null) ;;
+    *)
+        e2e_log "unknown home kind '$kind'"
+        return 2
+        ;;
+    esac
+    rm -rf -- "${dir:?}"
+    mkdir -p -- "$dir"
+    if [[ $kind == alsa-null ]]; then
+        printf 'pcm.!default { type null }\n' >"$dir/.asoundrc"
+    fi
+    export HOME=$dir
 }
 
 e2e_winpath() {

@@ -5,8 +5,8 @@ namespace e2e {
 std::string describe(const Program& program, HWND window) {
   if (!window) return "none";
   if (window == program.window()) return "main window";
-  for (const auto& spec : ui::kControls) {
-    if (GetDlgItem(program.window(), spec.id) == window) return spec.name;
+  for (const auto& control : ui::kControls) {
+    if (GetDlgItem(program.window(), control.id) == window) return control.name;
   }
   return "a window of class " + className(window);
 }

@@ -169,35 +169,38 @@ std::string showW(const std::wstring& text) {
   return "\"" + escaped(utf8(text)) + "\"";
 }
 
-std::string textA(HWND window) {
+namespace {
+
+// WM_GETTEXT through the A (char) or the W (wchar_t) interface; works across processes.
+template <typename Char>
+std::basic_string<Char> windowText(HWND window) {
+  auto send = [window](UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
+    if constexpr (sizeof(Char) == 1) {
+      return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, result);
+    } else {
+      return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, result);
+    }
+  };
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
-    abortCase("WM_GETTEXTLENGTH got no answer");
-  }
+  if (!send(WM_GETTEXTLENGTH, 0, 0, &length)) abortCase("WM_GETTEXTLENGTH got no answer");
   // The A length can be an upper bound; the copy's own length is what counts.
-  std::string text(static_cast<size_t>(length) + 2, '\0');
+  std::basic_string<Char> text(static_cast<size_t>(length) + 2, Char{});
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, 5000, &copied)) {
+  if (!send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), &copied)) {
     abortCase("WM_GETTEXT got no answer");
   }
   text.resize(std::min<size_t>(static_cast<size_t>(copied), text.size()));
   return text;
 }
 
+}  // namespace
+
+std::string textA(HWND window) {
+  return windowText<char>(window);
+}
+
 std::wstring textW(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
-    abortCase("WM_GETTEXTLENGTH got no answer");
-  }
-  std::wstring text(static_cast<size_t>(length) + 2, L'\0');
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, 5000, &copied)) {
-    abortCase("WM_GETTEXT got no answer");
-  }
-  text.resize(std::min<size_t>(static_cast<size_t>(copied), text.size()));
-  return text;
+  return windowText<wchar_t>(window);
 }
 
 std::string className(HWND window) {

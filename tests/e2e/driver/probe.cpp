@@ -29,13 +29,12 @@ int probeWinmm(const std::wstring& outFile) {
   const UINT result = devCaps(0, buffer, sizeof buffer);
   const std::string text = format("numdevs %u\ncapsresult %u\ncaps %s\n", count, result,
                                   hex(buffer, sizeof buffer).c_str());
-  HANDLE file = CreateFileW(outFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 4;
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
-  return written == text.size() ? 0 : 4;
+  try {
+    writeFile(outFile, text);
+  } catch (const CaseAborted&) {
+    return 4;
+  }
+  return 0;
 }
 
 int probeLoadWinmm() {
